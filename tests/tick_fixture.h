@@ -3,6 +3,7 @@
 #pragma once
 
 #include "linkgen/random_text.h"
+#include "pool_check.h"
 #include "linkgen/tick.h"
 
 #include <gtest/gtest.h>
@@ -22,10 +23,3 @@ class FixedTick : public ::testing::Test {
         set_seed_counter(counter);
     }
 };
-
-// The 69-character pool every caller draws from.
-inline bool only_pool_characters(std::string_view run) {
-    const std::string pool = std::string(UPPER_POOL) + std::string(LOWER_POOL) +
-                             std::string(DIGIT_POOL) + std::string(EXTRA_CHARS);
-    return run.find_first_not_of(pool) == std::string_view::npos;
-}
