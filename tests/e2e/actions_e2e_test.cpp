@@ -61,8 +61,7 @@ void press_label(const App& app, bool double_click) {
 
 std::wstring ok_message(const App& app) {
     const HWND box = app.wait_message_box();
-    if (box == nullptr)
-        return L"(no message box)";
+    if (box == nullptr) return L"(no message box)";
     const std::wstring text = App::message_text(box);
     App::press_ok(box);
     wait_until([&] { return app.message_box_now() == nullptr; });
@@ -149,8 +148,9 @@ TEST(ActivityLog, ThreeThousandGenerateClicksAreAllLoggedInOrder) {
     const std::wstring log = app->text(Control::log_box);
     const auto lines = lines_of(log);
     ASSERT_EQ(lines.size(), 3000u);
-    const std::wregex line_shape(L"\\d{4}年\\d{1,2}月\\d{1,2}日(\\d{1,2}时(\\d{1,2}分(\\d{1,2}秒)?)?)?"
-                                 L"     生成申请链接");
+    const std::wregex line_shape(
+        L"\\d{4}年\\d{1,2}月\\d{1,2}日(\\d{1,2}时(\\d{1,2}分(\\d{1,2}秒)?)?)?"
+        L"     生成申请链接");
     for (std::size_t i = 0; i < lines.size(); ++i)
         ASSERT_TRUE(std::regex_match(lines[i], line_shape)) << "line " << i;
     EXPECT_EQ(log.substr(log.size() - 2), L"\r\n");
@@ -194,7 +194,8 @@ TEST(MobileBrowser, SwitchesReloadWithTheirAgentAndLaterOpensKeepIt) {
         EXPECT_TRUE(wait_until([&] { return witness_saw(later, std::string(step.agent)); }));
         const auto lines = lines_of(app->text(Control::log_box));
         ASSERT_GE(lines.size(), 2u);
-        EXPECT_NE(utf8(lines[lines.size() - 2]).find(std::string(step.log.substr(5, step.log.size() - 7))),
+        EXPECT_NE(utf8(lines[lines.size() - 2])
+                      .find(std::string(step.log.substr(5, step.log.size() - 7))),
                   std::string::npos);
     }
 }
@@ -328,8 +329,7 @@ class DisabledDll {
     explicit DisabledDll(const wchar_t* name) : name_(name) {
         RegCreateKeyExW(HKEY_CURRENT_USER, KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
                         nullptr);
-        RegSetValueExW(key_, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""),
-                       sizeof(wchar_t));
+        RegSetValueExW(key_, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));
     }
     ~DisabledDll() {
         RegDeleteValueW(key_, name_);

@@ -13,10 +13,9 @@ std::wstring environment(const wchar_t* name) {
 }
 
 std::wstring utf16(const std::string& text) {
-    if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
+    if (text.empty()) return {};
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                         length);
@@ -24,8 +23,7 @@ std::wstring utf16(const std::string& text) {
 }
 
 std::string utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
+    if (text.empty()) return {};
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                            nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
@@ -37,8 +35,7 @@ std::string utf8(const std::wstring& text) {
 bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms) {
     const ULONGLONG end = GetTickCount64() + timeout_ms;
     while (!condition()) {
-        if (GetTickCount64() > end)
-            return false;
+        if (GetTickCount64() > end) return false;
         Sleep(10);
     }
     return true;
@@ -61,8 +58,7 @@ std::wstring class_name(HWND window) {
 
 App::App(const std::vector<std::wstring>& extra_environment) {
     const std::wstring exe = environment(L"VELMORA_EXE");
-    if (exe.empty())
-        throw std::runtime_error("VELMORA_EXE is not set");
+    if (exe.empty()) throw std::runtime_error("VELMORA_EXE is not set");
     // The child's environment: ours plus the extra entries, as a double-NUL block.
     std::wstring block;
     if (!extra_environment.empty()) {
@@ -77,10 +73,9 @@ App::App(const std::vector<std::wstring>& extra_environment) {
     std::wstring command = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT,
-                        extra_environment.empty() ? nullptr : block.data(), nullptr, &startup,
-                        &process_))
+    if (!CreateProcessW(
+            exe.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+            extra_environment.empty() ? nullptr : block.data(), nullptr, &startup, &process_))
         throw std::runtime_error("velmora.exe could not be started");
     wait_until([&] { return !top_level_windows().empty() || !running(); });
 }
@@ -89,11 +84,9 @@ App::App(const std::vector<std::wstring>& extra_environment) {
 // program that does not end in time is killed.
 App::~App() {
     if (running()) {
-        if (const HWND box = message_box_now())
-            press_ok(box);
+        if (const HWND box = message_box_now()) press_ok(box);
         wait_until([&] { return message_box_now() == nullptr; }, 2000);
-        if (const HWND main = main_window())
-            PostMessageW(main, WM_CLOSE, 0, 0);
+        if (const HWND main = main_window()) PostMessageW(main, WM_CLOSE, 0, 0);
         WaitForSingleObject(process_.hProcess, 5000);
     }
     if (running()) {
@@ -114,8 +107,7 @@ std::vector<HWND> App::top_level_windows() const {
             auto* s = reinterpret_cast<Search*>(context);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && class_name(window) != L"IME")
-                s->found.push_back(window);
+            if (owner == s->process && class_name(window) != L"IME") s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -131,8 +123,7 @@ HWND App::main_window() const {
 
 HWND App::message_box_now() const {
     for (HWND window : top_level_windows())
-        if (class_name(window) == MESSAGE_BOX_CLASS && IsWindowVisible(window))
-            return window;
+        if (class_name(window) == MESSAGE_BOX_CLASS && IsWindowVisible(window)) return window;
     return nullptr;
 }
 
@@ -155,8 +146,7 @@ void App::press_ok(HWND box) {
 
 HWND App::dismiss_greeting() {
     const HWND box = wait_message_box();
-    if (box == nullptr)
-        throw std::runtime_error("no greeting box appeared");
+    if (box == nullptr) throw std::runtime_error("no greeting box appeared");
     press_ok(box);
     HWND main = nullptr;
     wait_until([&] {
@@ -175,10 +165,8 @@ std::unique_ptr<App> App::started(const std::vector<std::wstring>& extra_environ
 HWND App::control(Control id) const {
     const ControlRow& row = layout_row(id);
     HWND parent = main_window();
-    if (row.parent != Control::none)
-        parent = control(row.parent);
-    if (parent == nullptr)
-        return nullptr;
+    if (row.parent != Control::none) parent = control(row.parent);
+    if (parent == nullptr) return nullptr;
     // A child of that parent of the right class at the layout's place; the caption
     // decides too where the layout gives one.
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
@@ -198,9 +186,13 @@ void App::set_text(Control id, const std::wstring& text) const {
     SendMessageW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void App::click(Control id) const { SendMessageW(control(id), BM_CLICK, 0, 0); }
+void App::click(Control id) const {
+    SendMessageW(control(id), BM_CLICK, 0, 0);
+}
 
-void App::post_click(Control id) const { PostMessageW(control(id), BM_CLICK, 0, 0); }
+void App::post_click(Control id) const {
+    PostMessageW(control(id), BM_CLICK, 0, 0);
+}
 
 void App::bring_to_front() const {
     const HWND main = main_window();
@@ -217,12 +209,10 @@ void App::press_key(WORD key, bool shift) const {
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(input);
     };
-    if (shift)
-        add(VK_SHIFT, false);
+    if (shift) add(VK_SHIFT, false);
     add(key, false);
     add(key, true);
-    if (shift)
-        add(VK_SHIFT, true);
+    if (shift) add(VK_SHIFT, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     // Let the program take the keys before anyone looks at the result.
     const HWND main = main_window();
@@ -247,7 +237,9 @@ DWORD App::wait_exit(DWORD timeout_ms) const {
     return code;
 }
 
-bool App::running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+bool App::running() const {
+    return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
 
 namespace {
 std::vector<std::string> read_lines(const std::wstring& path) {
@@ -260,13 +252,17 @@ std::vector<std::string> read_lines(const std::wstring& path) {
 }
 } // namespace
 
-std::vector<std::string> witness_requests() { return read_lines(environment(L"VELMORA_WITNESS_LOG")); }
+std::vector<std::string> witness_requests() {
+    return read_lines(environment(L"VELMORA_WITNESS_LOG"));
+}
 
 std::string witness_url(const std::string& path) {
     return utf8(environment(L"VELMORA_WITNESS_URL")) + path;
 }
 
-std::vector<std::string> shell_handoffs() { return read_lines(environment(L"VELMORA_SHELL_LOG")); }
+std::vector<std::string> shell_handoffs() {
+    return read_lines(environment(L"VELMORA_SHELL_LOG"));
+}
 
 bool save_screenshot(HWND window, const std::wstring& path) {
     RECT area;

@@ -8,10 +8,18 @@
 
 namespace {
 constexpr Control TAB_ORDER[] = {
-    Control::link_box,       Control::log_box,       Control::quick_apply_big,
-    Control::quick_apply_small, Control::generate,   Control::open_in_system_browser,
-    Control::switch_android, Control::switch_iphone, Control::refresh,
-    Control::close_page,     Control::browser,       Control::add_author,
+    Control::link_box,
+    Control::log_box,
+    Control::quick_apply_big,
+    Control::quick_apply_small,
+    Control::generate,
+    Control::open_in_system_browser,
+    Control::switch_android,
+    Control::switch_iphone,
+    Control::refresh,
+    Control::close_page,
+    Control::browser,
+    Control::add_author,
     Control::open_in_mobile_browser,
 };
 
@@ -20,8 +28,7 @@ Control focused_control(const App& app) {
     const HWND focus = app.focused_window();
     for (const ControlRow& row : LAYOUT) {
         const HWND control = app.control(row.id);
-        if (focus != nullptr && (control == focus || IsChild(control, focus)))
-            return row.id;
+        if (focus != nullptr && (control == focus || IsChild(control, focus))) return row.id;
     }
     return Control::none;
 }
@@ -55,8 +62,8 @@ TEST(StartUp, ClosingTheGreetingAnyWayShowsTheWindow) {
         const HWND box = app.wait_message_box();
         ASSERT_NE(box, nullptr);
         PostMessageW(box, WM_COMMAND, close, 0);
-        EXPECT_TRUE(wait_until([&] { return app.main_window() != nullptr &&
-                                            IsWindowVisible(app.main_window()); }));
+        EXPECT_TRUE(wait_until(
+            [&] { return app.main_window() != nullptr && IsWindowVisible(app.main_window()); }));
     }
 }
 
@@ -122,8 +129,7 @@ TEST(MainWindow, SiblingsAreStackedInLayoutOrder) {
         SCOPED_TRACE(name_of(parent_id));
         std::vector<HWND> expected;
         for (const ControlRow& row : LAYOUT)
-            if (row.parent == parent_id)
-                expected.push_back(app->control(row.id));
+            if (row.parent == parent_id) expected.push_back(app->control(row.id));
         const HWND parent =
             parent_id == Control::none ? app->main_window() : app->control(parent_id);
         std::vector<HWND> stacked;
@@ -221,8 +227,7 @@ TEST(Closing, CloseButtonSystemMenuAndAltF4EndWithZero) {
 
 TEST(Screenshot, MainWindowIsSaved) {
     const std::wstring folder = environment(L"VELMORA_SCREENSHOTS");
-    if (folder.empty())
-        GTEST_SKIP() << "VELMORA_SCREENSHOTS not set";
+    if (folder.empty()) GTEST_SKIP() << "VELMORA_SCREENSHOTS not set";
     App app;
     const HWND box = app.wait_message_box();
     ASSERT_NE(box, nullptr);
