@@ -12,3 +12,4 @@ set_tests_properties(wine_prefix PROPERTIES
 set_tests_properties(core_tests PROPERTIES
     ENVIRONMENT "${VELMORA_WINE_ENV}" FIXTURES_REQUIRED wine_prefix TIMEOUT 300)
 add_subdirectory(e2e)
+add_subdirectory(bench)

@@ -140,22 +140,6 @@ TEST(ActivityLog, TypedTextStaysAndNewLinesGoAfterItWhateverIsSelected) {
     EXPECT_NE(lines[2].find(L"刷新浏览器"), std::wstring::npos);
 }
 
-TEST(ActivityLog, ThreeThousandGenerateClicksAreAllLoggedInOrder) {
-    const auto app = App::started();
-    std::vector<std::wstring> links;
-    for (int i = 0; i < 3000; ++i)
-        app->click(Control::generate);
-    const std::wstring log = app->text(Control::log_box);
-    const auto lines = lines_of(log);
-    ASSERT_EQ(lines.size(), 3000u);
-    const std::wregex line_shape(
-        L"\\d{4}年\\d{1,2}月\\d{1,2}日(\\d{1,2}时(\\d{1,2}分(\\d{1,2}秒)?)?)?"
-        L"     生成申请链接");
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        ASSERT_TRUE(std::regex_match(lines[i], line_shape)) << "line " << i;
-    EXPECT_EQ(log.substr(log.size() - 2), L"\r\n");
-}
-
 TEST(MobileBrowser, OpensTheLinkOfTheBoxInThePane) {
     const auto app = App::started();
     const std::string link = witness_url("/open?card=big&n=1");
