@@ -19,7 +19,9 @@ void end_sequence();
 HWND main_window();
 HWND control_window(Control id);
 
-// Window classes of the program's own controls.
+// One window class of the program, with the arrow cursor; false if it cannot be registered.
+bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
+                           HBRUSH background, HICON icon = nullptr);
 bool register_label_class(HINSTANCE instance);
 bool register_browser_pane_class(HINSTANCE instance);
 

@@ -161,14 +161,8 @@ VARIANT null_string_variant() {
 } // namespace
 
 bool register_browser_pane_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = pane_proc;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    window_class.lpszClassName = BROWSER_PANE_CLASS;
-    return RegisterClassExW(&window_class) != 0;
+    return register_window_class(instance, BROWSER_PANE_CLASS, pane_proc, 0,
+                                 static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 bool attach_browser(HWND pane) {

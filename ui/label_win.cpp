@@ -59,13 +59,7 @@ LRESULT CALLBACK label_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 }
 } // namespace
 
+// Double clicks reach the label as WM_LBUTTONDBLCLK, so a double click is one press.
 bool register_label_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = label_proc;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.lpszClassName = LABEL_CLASS;
-    return RegisterClassExW(&window_class) != 0;
+    return register_window_class(instance, LABEL_CLASS, label_proc, CS_DBLCLKS, nullptr);
 }

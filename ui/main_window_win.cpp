@@ -84,19 +84,6 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     }
 }
 
-bool register_main_class(HINSTANCE instance, HICON icon) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = main_window_proc;
-    window_class.hInstance = instance;
-    window_class.hIcon = icon;
-    window_class.hIconSm = icon;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = MAIN_WINDOW_CLASS;
-    return RegisterClassExW(&window_class) != 0;
-}
-
 HWND window_of(Control id) {
     return id == Control::none ? main : controls[static_cast<int>(id)];
 }
@@ -200,6 +187,21 @@ bool handle_window_key(const MSG& message) {
 }
 } // namespace
 
+bool register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
+                           HBRUSH background, HICON icon) {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.style = style;
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = icon;
+    window_class.hIconSm = icon;
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = background;
+    window_class.lpszClassName = name;
+    return RegisterClassExW(&window_class) != 0;
+}
+
 HWND main_window() {
     return main;
 }
@@ -214,8 +216,9 @@ bool load_main_window() {
         LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 64, 64, LR_DEFAULTCOLOR));
     INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common_controls);
-    if (!register_main_class(instance, icon) || !register_label_class(instance) ||
-        !register_browser_pane_class(instance))
+    if (!register_window_class(instance, MAIN_WINDOW_CLASS, main_window_proc, 0,
+                               reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon) ||
+        !register_label_class(instance) || !register_browser_pane_class(instance))
         return false;
 
     // Centred on the primary screen; C++ division truncates toward zero, so a

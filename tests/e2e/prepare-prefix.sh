@@ -31,8 +31,10 @@ reg=$(mktemp --suffix=.reg)
 } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
 wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 rm -f "$reg"
-if [ -f "$font" ]; then
-    cp "$font" "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
+# The CJK font, and Wine's own fonts (Marlett draws the title-bar buttons), which
+# Debian's Wine does not find in its data folder by itself.
+fonts="$prefix/drive_c/windows/Fonts"
+[ -f "$font" ] && cp "$font" "$fonts/"
+cp /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
 wineserver -w
 touch "$stamp"
