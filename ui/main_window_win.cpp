@@ -88,19 +88,21 @@ HWND window_of(Control id) {
     return id == Control::none ? main : controls[static_cast<int>(id)];
 }
 
+// Is control already stacked directly below above (HWND_TOP: first of its siblings)?
+bool stacked_below(HWND control, HWND above) {
+    const HWND previous = GetWindow(control, GW_HWNDPREV);
+    return above == HWND_TOP ? previous == nullptr : previous == above;
+}
+
 bool create_controls(HINSTANCE instance) {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    // Hidden children of the main window first, at their place in the window.
+    // Hidden children of the main window first. Each is made at the place the
+    // layout stores for it; re-parenting keeps that place, so a control that moves
+    // into a group box lands where the layout puts it without being moved again.
     for (const ControlRow& row : LAYOUT) {
-        int x = row.x;
-        int y = row.y;
-        if (row.parent != Control::none) {
-            x += layout_row(row.parent).x;
-            y += layout_row(row.parent).y;
-        }
         const HWND control = CreateWindowExW(
-            row.ex_style, window_class_of(row.kind), row.caption, WS_CHILD | row.style, x, y,
-            row.width, row.height, main,
+            row.ex_style, window_class_of(row.kind), row.caption, WS_CHILD | row.style, row.x,
+            row.y, row.width, row.height, main,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(row.id))), instance, nullptr);
         if (control == nullptr) return false;
         controls[static_cast<int>(row.id)] = control;
@@ -113,15 +115,14 @@ bool create_controls(HINSTANCE instance) {
             return false;
         if (row.kind == Kind::browser_pane && !attach_browser(control)) return false;
     }
-    // Then into their group boxes, at the place the layout stores.
-    for (const ControlRow& row : LAYOUT) {
-        if (row.parent == Control::none) continue;
-        const HWND control = window_of(row.id);
-        if (SetParent(control, window_of(row.parent)) == nullptr) return false;
-        SetWindowPos(control, nullptr, row.x, row.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    // Stacked among their siblings in layout order, earlier on top.
+    // Then into their group boxes. A re-parented window goes on top of its new
+    // siblings, so taking the rows last to first leaves them in layout order.
+    for (auto row = LAYOUT.rbegin(); row != LAYOUT.rend(); ++row)
+        if (row->parent != Control::none &&
+            SetParent(window_of(row->id), window_of(row->parent)) == nullptr)
+            return false;
+    // Stacked among their siblings in layout order, earlier on top; each window
+    // move costs a round trip under Wine, so those already in place stay.
     for (std::size_t i = 0; i < LAYOUT.size(); ++i) {
         HWND above = HWND_TOP;
         for (std::size_t j = i; j-- > 0;)
@@ -129,7 +130,8 @@ bool create_controls(HINSTANCE instance) {
                 above = controls[j];
                 break;
             }
-        SetWindowPos(controls[i], above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (!stacked_below(controls[i], above))
+            SetWindowPos(controls[i], above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (HWND control : controls)
         ShowWindow(control, SW_SHOWNA);

@@ -28,7 +28,7 @@ double time_to_greeting(const std::wstring& exe) {
     QueryPerformanceCounter(&start);
     App app;
     HWND box = nullptr;
-    wait_until([&] { return (box = app.message_box_now()) != nullptr; }, 30000);
+    wait_until([&] { return (box = app.message_box_now()) != nullptr; }, 30000, 1);
     const double elapsed = milliseconds_since(start);
     App::press_ok(box);
     wait_until([&] { return app.message_box_now() == nullptr; });
@@ -52,7 +52,7 @@ double click_round_trip(const App& app, int clicks) {
 int main() {
     const std::wstring velmora = environment(L"VELMORA_EXE");
     const std::wstring baseline = environment(L"VELMORA_BASELINE_EXE");
-    const int launches = 7;
+    const int launches = 11;
     std::vector<double> velmora_times, baseline_times;
     time_to_greeting(velmora); // the first start after a build loads everything from disk
     for (int i = 0; i < launches; ++i) {

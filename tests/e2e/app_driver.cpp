@@ -32,11 +32,11 @@ std::string utf8(const std::wstring& text) {
     return narrow;
 }
 
-bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms) {
+bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms, DWORD poll_ms) {
     const ULONGLONG end = GetTickCount64() + timeout_ms;
     while (!condition()) {
         if (GetTickCount64() > end) return false;
-        Sleep(10);
+        Sleep(poll_ms);
     }
     return true;
 }

@@ -24,7 +24,8 @@ std::wstring utf16(const std::string& utf8);
 std::string utf8(const std::wstring& utf16);
 
 // Polls until the condition holds or the time is up; true when it held.
-bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms = DEFAULT_WAIT_MS);
+bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms = DEFAULT_WAIT_MS,
+                DWORD poll_ms = 10);
 
 std::wstring window_text(HWND window);
 std::wstring class_name(HWND window);
