@@ -200,7 +200,7 @@ void App::bring_to_front() const {
     wait_until([&] { return GetForegroundWindow() == main; }, 3000);
 }
 
-void App::press_key(WORD key, bool shift) const {
+void App::press_key(WORD key, bool shift, bool ctrl) const {
     std::vector<INPUT> inputs;
     auto add = [&](WORD virtual_key, bool up) {
         INPUT input{};
@@ -209,10 +209,12 @@ void App::press_key(WORD key, bool shift) const {
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(input);
     };
+    if (ctrl) add(VK_CONTROL, false);
     if (shift) add(VK_SHIFT, false);
     add(key, false);
     add(key, true);
     if (shift) add(VK_SHIFT, true);
+    if (ctrl) add(VK_CONTROL, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     // Let the program take the keys before anyone looks at the result.
     const HWND main = main_window();

@@ -67,7 +67,7 @@ class App {
 
     // Keyboard input through the system, to the window in the foreground.
     void bring_to_front() const;
-    void press_key(WORD key, bool shift = false) const;
+    void press_key(WORD key, bool shift = false, bool ctrl = false) const;
     HWND focused_window() const;
 
     // Exit code once the process has ended; STILL_ACTIVE if it did not in time.

@@ -186,6 +186,18 @@ TEST(Keyboard, EnterStartsALineInTheLinkBoxAndClicksNothingElsewhere) {
     EXPECT_TRUE(wait_until([&] { return !app->text(Control::log_box).empty(); }, 5000));
 }
 
+TEST(Keyboard, KeysWithModifiersAreOtherKeys) {
+    const auto app = App::started();
+    app->bring_to_front();
+    app->press_key(VK_ESCAPE, true);
+    app->press_key(VK_ESCAPE, false, true);
+    EXPECT_TRUE(app->running()) << "only plain Esc closes";
+    app->press_key(VK_TAB, false, true);
+    EXPECT_EQ(focused_control(*app), Control::link_box) << "Ctrl+Tab is not Tab";
+    app->press_key(VK_ESCAPE);
+    EXPECT_EQ(app->wait_exit(), 0u);
+}
+
 TEST(Closing, EscFromEveryFocusableControlEndsWithZero) {
     for (std::size_t steps = 0; steps < std::size(TAB_ORDER); ++steps) {
         SCOPED_TRACE(name_of(TAB_ORDER[steps]));
