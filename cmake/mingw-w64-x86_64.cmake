@@ -19,7 +19,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # No MinGW runtime DLLs next to the exe: a clean Windows has none.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-find_program(WINE_PROGRAM NAMES wine64 wine)
+# The 64-bit loader itself where Debian keeps it; its "wine" wrapper would warn
+# about the missing 32-bit half on every test.
+find_program(WINE_PROGRAM NAMES wine64 wine HINTS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(WINE_PROGRAM)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
 endif()

@@ -14,7 +14,8 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     echo "==> Starting Velmora on display $DISPLAY"
-    wine build/windows/ui/velmora.exe
+    . tests/e2e/virtual-display.sh
+    "$(wine_loader)" build/windows/ui/velmora.exe
     exit $?
 fi
 

@@ -5,11 +5,13 @@ set -euo pipefail
 prefix=${WINEPREFIX:?WINEPREFIX must name the prefix to prepare}
 export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 stamp="$prefix/.velmora-ready"
+# shellcheck source=virtual-display.sh
+. "$(dirname "$0")/virtual-display.sh"
 [ -f "$stamp" ] && exit 0
 
 echo "Preparing Wine prefix $prefix (first run takes about 15 s)"
 mkdir -p "$prefix"
-wineboot --init >/dev/null 2>&1 || true
+"$(wine_loader)" wineboot --init >/dev/null 2>&1 || true
 wineserver -w
 
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
@@ -29,7 +31,7 @@ reg=$(mktemp --suffix=.reg)
         printf '\n'
     fi
 } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
-wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+"$(wine_loader)" regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 rm -f "$reg"
 # The CJK font, and Wine's own fonts (Marlett draws the title-bar buttons), which
 # Debian's Wine does not find in its data folder by itself.

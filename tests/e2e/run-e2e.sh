@@ -49,7 +49,7 @@ VELMORA_SCREENSHOTS=$(windows_path "$work/screenshots")
 export VELMORA_WITNESS_LOG VELMORA_SHELL_LOG VELMORA_SCREENSHOTS
 
 echo "end-to-end: display $DISPLAY, witness $VELMORA_WITNESS_URL, work folder $work"
-wine "$e2e_exe" "$@"
+"$(wine_loader)" "$e2e_exe" "$@"
 status=$?
 
 for shot in "$work"/screenshots/*.bmp; do

@@ -1,4 +1,10 @@
-# Sourced: starts Xvfb on a free display of its own (1280 x 800 x 24), exports
+# Sourced. The 64-bit Wine loader itself: Debian's "wine" wrapper works too but
+# warns on every start that the 32-bit half is not installed, which we don't need.
+wine_loader() {
+    command -v wine64 || { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || echo wine
+}
+
+# Starts Xvfb on a free display of its own (1280 x 800 x 24), exports
 # DISPLAY and VIRTUAL_DISPLAY_PID. One display per run, so no other run's
 # window can be found by title.
 start_virtual_display() {
