@@ -9,29 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace {
-std::vector<std::wstring> lines_of(const std::wstring& text) {
-    std::vector<std::wstring> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find(L"\r\n", start);
-        if (end == std::wstring::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 // The log line must be a time stamp read between before and after, then the message.
 void expect_log_line(const std::wstring& line, std::string_view message, const LocalTime& before,
                      const LocalTime& after) {
     std::string body(message.substr(0, message.size() - 2)); // without CR LF
-    const std::string text = utf8(line);
+    const std::string text = to_utf8(line);
     ASSERT_GT(text.size(), body.size()) << text;
     EXPECT_EQ(text.substr(text.size() - body.size()), body);
     const std::string stamp = text.substr(0, text.size() - body.size());
@@ -76,7 +59,7 @@ TEST(Generate, ReplacesTheLinkBoxAndLogsOneLine) {
     app->click(Control::generate);
     const LocalTime after = local_now();
 
-    const std::string link = utf8(app->text(Control::link_box));
+    const std::string link = to_utf8(app->text(Control::link_box));
     ASSERT_EQ(link.size(), MUSIC_TAB_URL.size() + 100);
     EXPECT_EQ(link.substr(0, MUSIC_TAB_URL.size()), MUSIC_TAB_URL);
     EXPECT_TRUE(only_pool_characters(link.substr(MUSIC_TAB_URL.size())));
@@ -94,10 +77,10 @@ TEST(GenerateVip, LogsFirstWritesTheLinkAndHoldsTheWindowWithItsMessage) {
     ASSERT_NE(box, nullptr);
     const LocalTime after = local_now();
     EXPECT_FALSE(IsWindowEnabled(app->main_window()));
-    EXPECT_EQ(App::message_text(box), utf16(std::string(VIP_MESSAGE)));
+    EXPECT_EQ(App::message_text(box), to_wide(std::string(VIP_MESSAGE)));
     EXPECT_EQ(window_text(box), MESSAGE_CAPTION);
 
-    const std::string link = utf8(app->text(Control::link_box));
+    const std::string link = to_utf8(app->text(Control::link_box));
     const std::size_t head = MUSIC_TAB_URL.size();
     ASSERT_EQ(link.size(), head + 5 + VIP_MARKER.size() + 20);
     EXPECT_EQ(link.substr(0, head), MUSIC_TAB_URL);
@@ -115,7 +98,7 @@ TEST(GenerateVip, LogsFirstWritesTheLinkAndHoldsTheWindowWithItsMessage) {
 TEST(GenerateVip, DoubleClickRunsOnceAndTwoClicksRunTwice) {
     const auto app = App::started();
     press_label(*app, true);
-    EXPECT_EQ(ok_message(*app), utf16(std::string(VIP_MESSAGE)));
+    EXPECT_EQ(ok_message(*app), to_wide(std::string(VIP_MESSAGE)));
     EXPECT_EQ(app->wait_message_box(1000), nullptr) << "the double click ran twice";
     EXPECT_EQ(lines_of(app->text(Control::log_box)).size(), 1u);
 
@@ -143,12 +126,12 @@ TEST(ActivityLog, TypedTextStaysAndNewLinesGoAfterItWhateverIsSelected) {
 TEST(MobileBrowser, OpensTheLinkOfTheBoxInThePane) {
     const auto app = App::started();
     const std::string link = witness_url("/open?card=big&n=1");
-    app->set_text(Control::link_box, utf16(link));
+    app->set_text(Control::link_box, to_wide(link));
     const LocalTime before = local_now();
     app->click(Control::open_in_mobile_browser);
     const LocalTime after = local_now();
     EXPECT_TRUE(wait_until([] { return witness_saw("/open?card=big&n=1"); }));
-    EXPECT_EQ(app->text(Control::link_box), utf16(link));
+    EXPECT_EQ(app->text(Control::link_box), to_wide(link));
     const auto lines = lines_of(app->text(Control::log_box));
     ASSERT_EQ(lines.size(), 1u);
     expect_log_line(lines[0], LOG_OPEN_IN_MOBILE_BROWSER, before, after);
@@ -168,17 +151,17 @@ TEST(MobileBrowser, SwitchesReloadWithTheirAgentAndLaterOpensKeepIt) {
         SCOPED_TRACE(std::string(step.log));
         const std::string switched = "/switched-" + std::to_string(round);
         const std::string later = "/later-" + std::to_string(round++);
-        app->set_text(Control::link_box, utf16(witness_url(switched)));
+        app->set_text(Control::link_box, to_wide(witness_url(switched)));
         app->post_click(step.button);
         EXPECT_EQ(ok_message(*app), L"切换成功");
         EXPECT_TRUE(wait_until([&] { return witness_saw(switched, std::string(step.agent)); }));
 
-        app->set_text(Control::link_box, utf16(witness_url(later)));
+        app->set_text(Control::link_box, to_wide(witness_url(later)));
         app->click(Control::open_in_mobile_browser);
         EXPECT_TRUE(wait_until([&] { return witness_saw(later, std::string(step.agent)); }));
         const auto lines = lines_of(app->text(Control::log_box));
         ASSERT_GE(lines.size(), 2u);
-        EXPECT_NE(utf8(lines[lines.size() - 2])
+        EXPECT_NE(to_utf8(lines[lines.size() - 2])
                       .find(std::string(step.log.substr(5, step.log.size() - 7))),
                   std::string::npos);
     }
@@ -199,7 +182,7 @@ TEST(SystemBrowser, HandsAWebLinkToTheShellUnchangedAndNotToThePane) {
     const auto app = App::started();
     const std::string path = "/system?only=shell";
     const std::string link = witness_url(path);
-    app->set_text(Control::link_box, utf16(link));
+    app->set_text(Control::link_box, to_wide(link));
     const std::size_t before = shell_handoffs().size();
     app->click(Control::open_in_system_browser);
     ASSERT_TRUE(wait_until([&] { return shell_handoffs().size() > before; }));
@@ -226,10 +209,10 @@ TEST(SystemBrowser, RefusesEverythingButWebLinksWithAMessageAndNoLogLine) {
     };
     const std::size_t handoffs = shell_handoffs().size();
     for (const std::wstring& text : refused) {
-        SCOPED_TRACE(utf8(text));
+        SCOPED_TRACE(to_utf8(text));
         app->set_text(Control::link_box, text);
         app->post_click(Control::open_in_system_browser);
-        EXPECT_EQ(ok_message(*app), utf16(std::string(ONLY_WEB_ADDRESSES_MESSAGE)));
+        EXPECT_EQ(ok_message(*app), to_wide(std::string(ONLY_WEB_ADDRESSES_MESSAGE)));
         EXPECT_EQ(app->text(Control::link_box), text);
     }
     Sleep(500);
@@ -251,7 +234,7 @@ TEST(QuickApply, LeavesTheLinkBoxAsItWasAndLogs) {
 
 TEST(PaneButtons, RefreshClosePageAndAddAuthorLogAndHandNothingToTheShell) {
     const auto app = App::started();
-    app->set_text(Control::link_box, utf16(witness_url("/refreshed")));
+    app->set_text(Control::link_box, to_wide(witness_url("/refreshed")));
     app->click(Control::open_in_mobile_browser);
     ASSERT_TRUE(wait_until([] { return witness_saw("/refreshed"); }));
     const std::size_t handoffs = shell_handoffs().size();
@@ -328,7 +311,7 @@ class DisabledDll {
 
 TEST(FatalStop, MissingBrowserOrUserAgentLibraryEndsWithMinusOne) {
     for (const wchar_t* disabled : {L"ieframe", L"urlmon"}) {
-        SCOPED_TRACE(utf8(disabled));
+        SCOPED_TRACE(to_utf8(disabled));
         const DisabledDll dll(disabled);
         App app;
         const HWND box = app.wait_message_box();

@@ -3,33 +3,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 
 std::wstring environment(const wchar_t* name) {
     wchar_t value[4096];
     const DWORD length = GetEnvironmentVariableW(name, value, 4096);
     return length > 0 && length < 4096 ? std::wstring(value, length) : std::wstring();
-}
-
-std::wstring utf16(const std::string& text) {
-    if (text.empty()) return {};
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
-
-std::string utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                        length, nullptr, nullptr);
-    return narrow;
 }
 
 bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms, DWORD poll_ms) {
@@ -48,6 +27,21 @@ std::wstring window_text(HWND window) {
         SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
+}
+
+std::vector<std::wstring> lines_of(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
 }
 
 std::wstring class_name(HWND window) {
@@ -259,7 +253,7 @@ std::vector<std::string> witness_requests() {
 }
 
 std::string witness_url(const std::string& path) {
-    return utf8(environment(L"VELMORA_WITNESS_URL")) + path;
+    return to_utf8(environment(L"VELMORA_WITNESS_URL")) + path;
 }
 
 std::vector<std::string> shell_handoffs() {

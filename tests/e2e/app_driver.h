@@ -3,11 +3,10 @@
 // texts and message boxes, and waits for the process to end.
 #pragma once
 
-#include "ui/layout_win.h"
+#include "ui/app_win.h"
 
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,14 +19,13 @@ inline constexpr DWORD DEFAULT_WAIT_MS = 20000;
 // Set by the suite's runner: where the program and the witnesses are.
 std::wstring environment(const wchar_t* name);
 
-std::wstring utf16(const std::string& utf8);
-std::string utf8(const std::wstring& utf16);
-
 // Polls until the condition holds or the time is up; true when it held.
 bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms = DEFAULT_WAIT_MS,
                 DWORD poll_ms = 10);
 
 std::wstring window_text(HWND window);
+// The lines of an edit box's text, without their CR LF.
+std::vector<std::wstring> lines_of(const std::wstring& text);
 std::wstring class_name(HWND window);
 
 class App {

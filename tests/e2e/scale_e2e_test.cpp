@@ -33,12 +33,7 @@ TEST(Scale, TwentyThousandLogLinesAreAllPresentInOrderAroundTypedText) {
 
     const std::wstring log = app->text(Control::log_box);
     EXPECT_EQ(log.substr(log.size() - 2), L"\r\n");
-    std::vector<std::wstring> lines;
-    for (std::size_t at = 0; at < log.size();) {
-        const std::size_t end = log.find(L"\r\n", at);
-        lines.push_back(log.substr(at, end - at));
-        at = end + 2;
-    }
+    const std::vector<std::wstring> lines = lines_of(log);
     ASSERT_EQ(lines.size(), 20002u);
     EXPECT_EQ(lines[0], L"notes before");
     EXPECT_EQ(lines[10001], L"notes in the middle");
@@ -72,7 +67,7 @@ TEST(Scale, AMillionCharacterLinkReadsBackWholeAndEveryActionCopes) {
     app->post_click(Control::open_in_system_browser);
     HWND box = app->wait_message_box();
     ASSERT_NE(box, nullptr) << "the long text is no web address";
-    EXPECT_EQ(App::message_text(box), utf16(std::string(ONLY_WEB_ADDRESSES_MESSAGE)));
+    EXPECT_EQ(App::message_text(box), to_wide(std::string(ONLY_WEB_ADDRESSES_MESSAGE)));
     App::press_ok(box);
     for (const Control button : {Control::switch_android, Control::switch_iphone}) {
         app->post_click(button);

@@ -34,7 +34,7 @@ Control focused_control(const App& app) {
 }
 
 std::string name_of(Control id) {
-    return id == Control::none ? "(none)" : utf8(layout_row(id).name);
+    return id == Control::none ? "(none)" : to_utf8(layout_row(id).name);
 }
 } // namespace
 
@@ -43,7 +43,7 @@ TEST(StartUp, GreetingIsShownBeforeTheWindowAndHoldsItBack) {
     const HWND box = app.wait_message_box();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(window_text(box), MESSAGE_CAPTION);
-    EXPECT_EQ(App::message_text(box), utf16(std::string(GREETING)));
+    EXPECT_EQ(App::message_text(box), to_wide(std::string(GREETING)));
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     const HWND main = app.main_window();
     ASSERT_NE(main, nullptr) << "the window exists, hidden, while the greeting is up";
